@@ -1,0 +1,40 @@
+#pragma once
+
+// Inside the platform layer only: the toolkit widgets behind a CScrollView.
+
+#include <QScrollBar>
+#include <QWidget>
+
+#include "platform/CScrollView.h"
+
+// The client area: shows the view's retained surface.
+class ClientArea : public QWidget {
+public:
+    explicit ClientArea(CScrollView::Widget* owner);
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+
+private:
+    CScrollView::Widget* owner_;
+};
+
+struct CScrollView::Widget : public QWidget {
+    explicit Widget(CScrollView* owner);
+    ~Widget() override;
+
+    // Places the client area and the shown bars; tells the view when the
+    // client area changed size.
+    void Relayout();
+    // Device pixels per layout pixel.
+    qreal Scale() const;
+    // Lets the view erase and draw what is invalid before the surface is shown.
+    void PaintInvalid();
+
+    CScrollView* view;  // cleared when the view goes first
+    ClientArea* client;
+    QScrollBar* bars[2];
+
+protected:
+    void resizeEvent(QResizeEvent* event) override;
+};

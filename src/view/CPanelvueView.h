@@ -1,0 +1,48 @@
+#pragma once
+
+#include <cstdint>
+#include <memory>
+#include <string>
+
+#include "engine/mvImage.h"
+#include "platform/CScrollView.h"
+#include "unpack/PageList.h"
+
+class WorkFolders;
+
+// The reader view: owns the open comic (its archive path and pages) and the
+// display engine that shows it.
+class CPanelvueView : public CScrollView {
+public:
+    // The work folders of every unpacking are remembered in `workFolders`,
+    // which the application owns and deletes at close.
+    explicit CPanelvueView(WorkFolders& workFolders);
+    ~CPanelvueView() override;
+
+    void OnInitialUpdate() override;
+
+    // Checks the path's name, unpacks the archive (when `unpack`), hands the
+    // pages to a fresh engine layout and shows the first page fitted.
+    // False when the name was rejected.
+    bool OpenComic(const std::string& path, bool unpack);
+
+    // The view's readiness test, made before anything touches the engine.
+    bool EngineReady() const;
+
+    mvImage* Engine() const { return engine.get(); }
+    const std::string& ArchivePath() const { return archivePath; }
+    const PageList& Pages() const { return pages; }
+
+protected:
+    void OnDraw() override;
+    bool OnEraseBkgnd() override;
+
+private:
+    WorkFolders& workFolders_;
+    std::unique_ptr<mvImage> engine;
+    int currentPage = 0;
+    bool fullScreen = false;
+    uintptr_t slideTimer = 0;
+    std::string archivePath;
+    PageList pages;
+};

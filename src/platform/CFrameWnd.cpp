@@ -56,6 +56,13 @@ int CFrameWnd::OnCreate(CreateContext& context) {
     return 0;
 }
 
+void CFrameWnd::SetWindowPos(int x, int y, int width, int height) {
+    if (window_ == nullptr) return;
+    window_->setGeometry(x, y, width, height);
+    window_->layout()->activate();
+    if (view_ != nullptr && view_->widget() != nullptr) view_->widget()->Relayout();
+}
+
 void CFrameWnd::ShowWindow() {
     if (window_ != nullptr) window_->show();
 }

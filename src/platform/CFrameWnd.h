@@ -26,6 +26,8 @@ public:
     // Makes the window and runs OnCreate; false when OnCreate refused.
     bool LoadFrame(CreateContext& context);
 
+    // Moves and sizes the window (outer frame, in layout pixels).
+    void SetWindowPos(int x, int y, int width, int height);
     void ShowWindow();
     void UpdateWindow();
     void ActivateFrame();

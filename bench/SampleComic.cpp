@@ -45,8 +45,10 @@ QImage DrawPage(int index, int width, int height) {
                 painter.setPen(QPen(Qt::black, 4));
                 int w = 40 + static_cast<int>(random.bounded(panel.width() / 2));
                 int h = 40 + static_cast<int>(random.bounded(panel.height() / 2));
-                int x = panel.left() + static_cast<int>(random.bounded(std::max(1, panel.width() - w)));
-                int y = panel.top() + static_cast<int>(random.bounded(std::max(1, panel.height() - h)));
+                int x =
+                    panel.left() + static_cast<int>(random.bounded(std::max(1, panel.width() - w)));
+                int y =
+                    panel.top() + static_cast<int>(random.bounded(std::max(1, panel.height() - h)));
                 painter.drawEllipse(x, y, w, h);
             }
             painter.setPen(QPen(Qt::black, 6));
@@ -54,7 +56,8 @@ QImage DrawPage(int index, int width, int height) {
             painter.drawRect(panel);
             painter.setBrush(Qt::white);
             painter.setPen(QPen(Qt::black, 3));
-            QRect balloon(panel.left() + 30, panel.top() + 30, panel.width() / 2, panel.height() / 4);
+            QRect balloon(panel.left() + 30, panel.top() + 30, panel.width() / 2,
+                          panel.height() / 4);
             painter.drawEllipse(balloon);
             painter.setFont(QFont("Sans", std::max(8, height / 90)));
             painter.drawText(balloon, Qt::AlignCenter | Qt::TextWordWrap,
@@ -72,8 +75,9 @@ QImage DrawPage(int index, int width, int height) {
         for (int x = 0; x < width; ++x) {
             int grain = static_cast<int>(random.bounded(7)) - 3;
             QRgb p = line[x];
-            line[x] = qRgb(std::clamp(qRed(p) + grain, 0, 255), std::clamp(qGreen(p) + grain, 0, 255),
-                           std::clamp(qBlue(p) + grain, 0, 255));
+            line[x] =
+                qRgb(std::clamp(qRed(p) + grain, 0, 255), std::clamp(qGreen(p) + grain, 0, 255),
+                     std::clamp(qBlue(p) + grain, 0, 255));
         }
     }
     return page;
@@ -107,8 +111,9 @@ std::string MakeSampleComic(const std::string& archive, int pageCount, int pageW
         WriteSamplePage((pages / name).string(), i, pageWidth, pageHeight);
     }
     std::filesystem::remove(archive);
-    std::string command = "cd " + Quote(pages.string()) + " && 7zz a -tzip -mx=1 -bd -bso0 -bsp0 -- " +
-                          Quote(archive) + " . >/dev/null";
+    std::string command = "cd " + Quote(pages.string()) +
+                          " && 7zz a -tzip -mx=1 -bd -bso0 -bsp0 -- " + Quote(archive) +
+                          " . >/dev/null";
     if (std::system(command.c_str()) != 0) throw std::runtime_error("7zz a failed for " + archive);
     std::filesystem::remove_all(pages);
     return archive;

@@ -21,7 +21,8 @@ void BM_OpenComicShowsPageOne(benchmark::State& state) {
     // Two names, so that each open is of a comic other than the open one.
     std::string names[2] = {(data / "a.cbz").string(), (data / "b.cbz").string()};
     for (const std::string& name : names)
-        std::filesystem::copy_file(original, name, std::filesystem::copy_options::overwrite_existing);
+        std::filesystem::copy_file(original, name,
+                                   std::filesystem::copy_options::overwrite_existing);
     setenv("XDG_DATA_HOME", (data / "home").c_str(), 1);
     std::string floorFolder = (data / "floor").string();
 

@@ -6,7 +6,7 @@
 // The application: start-up, the Open command, and the list of every work
 // folder made during the run.
 class CPanelvueApp : public CWinApp {
-public:
+  public:
     CPanelvueApp();
 
     bool InitInstance() override;

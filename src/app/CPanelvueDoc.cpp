@@ -3,4 +3,6 @@
 void CPanelvueDoc::Serialize(bool) {}
 
 // The reader never writes a comic.
-bool CPanelvueDoc::OnSaveDocument(const std::string&) { return false; }
+bool CPanelvueDoc::OnSaveDocument(const std::string&) {
+    return false;
+}

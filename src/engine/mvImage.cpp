@@ -12,7 +12,9 @@ namespace {
 constexpr uint32_t kBackground = 0xFFFFFFFF;
 
 // a * b / c in 32-bit results, truncated toward zero, without overflowing on the way.
-int MulDiv(long long a, long long b, long long c) { return static_cast<int>(a * b / c); }
+int MulDiv(long long a, long long b, long long c) {
+    return static_cast<int>(a * b / c);
+}
 
 }  // namespace
 

@@ -15,7 +15,7 @@ class ScrollWindow;
 // The data members are public for reading (the view, the status line and the
 // tests look at them); only the engine writes them.
 class mvImage {
-public:
+  public:
     // Above this document height the vertical bar's range is scaled down.
     static constexpr int kLongDocumentLimit = 30000;
 
@@ -68,7 +68,7 @@ public:
     bool thumbTracking = false;
     int trackedPosition = 0;
 
-protected:
+  protected:
     // Sets longDocument and scrollScale for a document of this height in a
     // client area of this height; returns the vertical bar's maximum.
     int ApplyLongDocumentRule(long long documentHeight, int clientHeight);

@@ -7,13 +7,13 @@ class WorkFolders;
 // The main window: the reader view in the middle. Closing it deletes every
 // work folder of the run.
 class CMainFrame : public CFrameWnd {
-public:
+  public:
     explicit CMainFrame(WorkFolders& workFolders);
 
-protected:
+  protected:
     int OnCreate(CreateContext& context) override;
     void OnClose() override;
 
-private:
+  private:
     WorkFolders& workFolders_;
 };

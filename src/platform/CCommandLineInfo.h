@@ -4,7 +4,7 @@
 
 // What the command line asks for: a new empty document, or a file to open.
 class CCommandLineInfo {
-public:
+  public:
     enum Shell { FileNew, FileOpen };
 
     Shell shellCommand = FileNew;

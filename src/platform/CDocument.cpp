@@ -14,4 +14,6 @@ void CDocument::SetUntitled() {
 
 void CDocument::Serialize(bool) {}
 
-bool CDocument::OnSaveDocument(const std::string&) { return false; }
+bool CDocument::OnSaveDocument(const std::string&) {
+    return false;
+}

@@ -4,7 +4,7 @@
 
 // A document: here only the carrier of the path of what is open.
 class CDocument {
-public:
+  public:
     virtual ~CDocument() = default;
 
     const std::string& GetPathName() const { return pathName_; }
@@ -19,7 +19,7 @@ public:
     // Writes the document; false when it was not written.
     virtual bool OnSaveDocument(const std::string& path);
 
-private:
+  private:
     std::string pathName_;
     std::string title_ = "Untitled";
 };

@@ -12,7 +12,9 @@
 #include "platform/NativeWidgets.h"
 #include "platform/ViewWidget.h"
 
-QWidget* NativeWidget(const CFrameWnd* frame) { return frame != nullptr ? frame->window() : nullptr; }
+QWidget* NativeWidget(const CFrameWnd* frame) {
+    return frame != nullptr ? frame->window() : nullptr;
+}
 
 CFrameWnd::CFrameWnd() = default;
 
@@ -82,14 +84,18 @@ void CFrameWnd::Close() {
     if (window_ != nullptr) window_->close();
 }
 
-bool CFrameWnd::IsWindowAlive() const { return window_ != nullptr; }
+bool CFrameWnd::IsWindowAlive() const {
+    return window_ != nullptr;
+}
 
 void CFrameWnd::SetWindowText(const std::string& text) {
     title_ = text;
     if (window_ != nullptr) window_->setWindowTitle(QString::fromStdString(text));
 }
 
-std::string CFrameWnd::GetWindowText() const { return title_; }
+std::string CFrameWnd::GetWindowText() const {
+    return title_;
+}
 
 void CFrameWnd::OnUpdateFrameTitle() {
     titleUpdatePending_ = false;
@@ -122,7 +128,9 @@ void CFrameWnd::OnDropFiles(const std::vector<std::string>& paths) {
     }
 }
 
-void CFrameWnd::OnClose() { DestroyWindow(); }
+void CFrameWnd::OnClose() {
+    DestroyWindow();
+}
 
 bool CFrameWnd::DestroyWindow() {
     if (window_ == nullptr) return false;

@@ -17,7 +17,7 @@ struct CreateContext {
 // A top-level window with the view in the middle; room for a menu, a
 // toolbar and a status bar around it.
 class CFrameWnd {
-public:
+  public:
     CFrameWnd();
     virtual ~CFrameWnd();
     CFrameWnd(const CFrameWnd&) = delete;
@@ -62,13 +62,13 @@ public:
     struct Window;
     Window* window() const { return window_; }
 
-protected:
+  protected:
     // Creates the view from the context. 0 to go on, -1 to fail the creation.
     virtual int OnCreate(CreateContext& context);
     // Closes the document and destroys the window.
     virtual void OnClose();
 
-private:
+  private:
     friend struct Window;
     Window* window_ = nullptr;  // owned; deleted in DestroyWindow or the destructor
     std::unique_ptr<CScrollView> view_;

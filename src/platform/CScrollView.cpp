@@ -8,7 +8,9 @@
 #include "platform/SurfacePixels.h"
 #include "platform/ViewWidget.h"
 
-QWidget* NativeWidget(const CScrollView* view) { return view != nullptr ? view->widget() : nullptr; }
+QWidget* NativeWidget(const CScrollView* view) {
+    return view != nullptr ? view->widget() : nullptr;
+}
 
 namespace {
 
@@ -19,7 +21,8 @@ ScrollInfo Clamped(ScrollInfo info) {
     long long span = static_cast<long long>(info.max) - info.min + 1;
     info.page = static_cast<int>(std::clamp<long long>(info.page, 0, span));
     long long last = static_cast<long long>(info.max) - std::max(info.page - 1, 0);
-    info.pos = static_cast<int>(std::clamp<long long>(info.pos, info.min, std::max<long long>(last, info.min)));
+    info.pos = static_cast<int>(
+        std::clamp<long long>(info.pos, info.min, std::max<long long>(last, info.min)));
     return info;
 }
 
@@ -39,11 +42,15 @@ void CScrollView::Attach(CFrameWnd* frame, CDocument* document) {
     document_ = document;
 }
 
-void CScrollView::OnInitialUpdate() { Invalidate(); }
+void CScrollView::OnInitialUpdate() {
+    Invalidate();
+}
 
 void CScrollView::OnSize(int, int) {}
 
-Rect CScrollView::GetClientRect() const { return Rect{0, 0, surface_.Width(), surface_.Height()}; }
+Rect CScrollView::GetClientRect() const {
+    return Rect{0, 0, surface_.Width(), surface_.Height()};
+}
 
 void CScrollView::ShowScrollBar(ScrollBarId bar, bool show) {
     if (barShown_[bar] == show) return;
@@ -51,9 +58,13 @@ void CScrollView::ShowScrollBar(ScrollBarId bar, bool show) {
     if (widget_ != nullptr) widget_->Relayout();
 }
 
-bool CScrollView::IsScrollBarShown(ScrollBarId bar) const { return barShown_[bar]; }
+bool CScrollView::IsScrollBarShown(ScrollBarId bar) const {
+    return barShown_[bar];
+}
 
-ScrollInfo CScrollView::GetScrollInfo(ScrollBarId bar) const { return bars_[bar]; }
+ScrollInfo CScrollView::GetScrollInfo(ScrollBarId bar) const {
+    return bars_[bar];
+}
 
 void CScrollView::SetScrollInfo(ScrollBarId bar, const ScrollInfo& info) {
     bars_[bar] = Clamped(info);
@@ -80,7 +91,9 @@ void CScrollView::SetScrollPos(ScrollBarId bar, int pos) {
     SetScrollInfo(bar, info);
 }
 
-RetainedSurface& CScrollView::Surface() { return surface_; }
+RetainedSurface& CScrollView::Surface() {
+    return surface_;
+}
 
 void CScrollView::FlushSurface(const Rect& changed) {
     // Inside a paint the whole surface is shown right afterwards anyway.

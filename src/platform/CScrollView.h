@@ -12,7 +12,7 @@ class CFrameWnd;
 // scroll bars that are children of the view, so that showing or hiding a bar
 // changes the client rectangle and delivers OnSize before the call returns.
 class CScrollView : public ScrollWindow {
-public:
+  public:
     CScrollView();
     ~CScrollView() override;
     CScrollView(const CScrollView&) = delete;
@@ -55,7 +55,7 @@ public:
     struct Widget;
     Widget* widget() const { return widget_; }
 
-private:
+  private:
     friend class CFrameWnd;
     friend struct Widget;
     void Attach(CFrameWnd* frame, CDocument* document);

@@ -34,7 +34,9 @@ CSingleDocTemplate::CSingleDocTemplate(int resourceId, DocumentFactory makeDocum
       makeView_(std::move(makeView)) {}
 
 // The frame goes first: its view may still look at the document.
-CSingleDocTemplate::~CSingleDocTemplate() { frame_.reset(); }
+CSingleDocTemplate::~CSingleDocTemplate() {
+    frame_.reset();
+}
 
 bool CSingleDocTemplate::EnsureFrame() {
     if (frame_ != nullptr && frame_->IsWindowAlive()) return true;

@@ -11,7 +11,7 @@ class CScrollView;
 // Ties the one document, the main frame and the view together, and carries
 // out every open: the road by which a path reaches the view.
 class CSingleDocTemplate {
-public:
+  public:
     using DocumentFactory = std::function<std::unique_ptr<CDocument>()>;
     using FrameFactory = std::function<std::unique_ptr<CFrameWnd>()>;
     using ViewFactory = std::function<std::unique_ptr<CScrollView>()>;
@@ -33,7 +33,7 @@ public:
     CDocument* Document() const { return document_.get(); }
     CFrameWnd* Frame() const { return frame_.get(); }
 
-private:
+  private:
     bool EnsureFrame();
     void InitialUpdate();
 

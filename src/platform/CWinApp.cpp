@@ -11,13 +11,17 @@ namespace {
 CWinApp* current = nullptr;
 }
 
-CWinApp::CWinApp(std::string appName) : appName_(std::move(appName)) { current = this; }
+CWinApp::CWinApp(std::string appName) : appName_(std::move(appName)) {
+    current = this;
+}
 
 CWinApp::~CWinApp() {
     if (current == this) current = nullptr;
 }
 
-CWinApp* CWinApp::Current() { return current; }
+CWinApp* CWinApp::Current() {
+    return current;
+}
 
 int CWinApp::Run(int argc, char** argv) {
     std::unique_ptr<QApplication> toolkit;
@@ -41,9 +45,13 @@ int CWinApp::Run(int argc, char** argv) {
     return exitCode;
 }
 
-bool CWinApp::InitInstance() { return true; }
+bool CWinApp::InitInstance() {
+    return true;
+}
 
-int CWinApp::ExitInstance() { return 0; }
+int CWinApp::ExitInstance() {
+    return 0;
+}
 
 void CWinApp::SetAppID(const std::string& id) {
     QGuiApplication::setDesktopFileName(QString::fromStdString(id));
@@ -86,4 +94,6 @@ void CWinApp::OnFrameDestroyed(CFrameWnd* frame) {
         QMetaObject::invokeMethod(QCoreApplication::instance(), "quit", Qt::QueuedConnection);
 }
 
-void CWinApp::CloseAllWindows() { template_.reset(); }
+void CWinApp::CloseAllWindows() {
+    template_.reset();
+}

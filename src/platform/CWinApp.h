@@ -12,7 +12,7 @@ class CSingleDocTemplate;
 // The application object: start-up, the event loop, shutdown, and the
 // document template through which every path is opened.
 class CWinApp {
-public:
+  public:
     explicit CWinApp(std::string appName);
     virtual ~CWinApp();
     CWinApp(const CWinApp&) = delete;
@@ -55,7 +55,7 @@ public:
     // end of Run; tests that drive the object themselves call it too).
     void CloseAllWindows();
 
-private:
+  private:
     std::string appName_;
     std::vector<std::string> arguments_;
     std::unique_ptr<CSingleDocTemplate> template_;

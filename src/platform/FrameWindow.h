@@ -12,7 +12,7 @@ struct CFrameWnd::Window : public QMainWindow {
     // Cleared when the frame lets go of its window, so late events go nowhere.
     CFrameWnd* frame;
 
-protected:
+  protected:
     void closeEvent(QCloseEvent* event) override;
     void dragEnterEvent(QDragEnterEvent* event) override;
     void dropEvent(QDropEvent* event) override;

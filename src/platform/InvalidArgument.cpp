@@ -6,8 +6,14 @@ namespace {
 constexpr const char* kImproperArgument = "Encountered an improper argument.";
 }
 
-const char* InvalidArgumentError::what() const noexcept { return kImproperArgument; }
+const char* InvalidArgumentError::what() const noexcept {
+    return kImproperArgument;
+}
 
-void ThrowInvalidArgument() { throw InvalidArgumentError(); }
+void ThrowInvalidArgument() {
+    throw InvalidArgumentError();
+}
 
-void ReportInvalidArgument() { ShowMessageBox(kImproperArgument, MB_ICONSTOP); }
+void ReportInvalidArgument() {
+    ShowMessageBox(kImproperArgument, MB_ICONSTOP);
+}

@@ -5,7 +5,7 @@
 // Raised for an index outside a page list or an empty page list; the document
 // machinery catches it where it runs a view's initial update and reports it.
 class InvalidArgumentError : public std::exception {
-public:
+  public:
     const char* what() const noexcept override;
 };
 

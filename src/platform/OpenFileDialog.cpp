@@ -29,8 +29,8 @@ std::optional<std::string> RunOpenFileDialog(const OpenFileRequest& request) {
     if (!filter.contains("(" + pattern + ")")) filter += " (" + pattern + ")";
     CWinApp* app = CWinApp::Current();
     QWidget* owner = app != nullptr ? NativeWidget(app->GetMainWnd()) : nullptr;
-    QString chosen =
-        QFileDialog::getOpenFileName(owner, QString::fromStdString(request.title), QString(), filter);
+    QString chosen = QFileDialog::getOpenFileName(owner, QString::fromStdString(request.title),
+                                                  QString(), filter);
     if (chosen.isEmpty()) return std::nullopt;
     return QFile::encodeName(chosen).toStdString();
 }

@@ -10,7 +10,7 @@ class RetainedSurface;
 // it with a fake. Showing or hiding a bar changes the client rectangle and
 // delivers the window's size notification before the call returns.
 class ScrollWindow {
-public:
+  public:
     virtual ~ScrollWindow() = default;
 
     // The client area, without the bars; left and top are always 0.

@@ -39,13 +39,17 @@ CScrollView::Widget::~Widget() {
     if (view != nullptr) view->widget_ = nullptr;
 }
 
-qreal CScrollView::Widget::Scale() const { return devicePixelRatioF(); }
+qreal CScrollView::Widget::Scale() const {
+    return devicePixelRatioF();
+}
 
 void CScrollView::Widget::PaintInvalid() {
     if (view != nullptr) view->PaintInvalid();
 }
 
-void CScrollView::Widget::resizeEvent(QResizeEvent*) { Relayout(); }
+void CScrollView::Widget::resizeEvent(QResizeEvent*) {
+    Relayout();
+}
 
 void CScrollView::Widget::Relayout() {
     if (view == nullptr) return;

@@ -9,13 +9,13 @@
 
 // The client area: shows the view's retained surface.
 class ClientArea : public QWidget {
-public:
+  public:
     explicit ClientArea(CScrollView::Widget* owner);
 
-protected:
+  protected:
     void paintEvent(QPaintEvent* event) override;
 
-private:
+  private:
     CScrollView::Widget* owner_;
 };
 
@@ -35,6 +35,6 @@ struct CScrollView::Widget : public QWidget {
     ClientArea* client;
     QScrollBar* bars[2];
 
-protected:
+  protected:
     void resizeEvent(QResizeEvent* event) override;
 };

@@ -3,6 +3,10 @@
 #include <QApplication>
 #include <QCursor>
 
-WaitCursor::WaitCursor() { QApplication::setOverrideCursor(QCursor(Qt::WaitCursor)); }
+WaitCursor::WaitCursor() {
+    QApplication::setOverrideCursor(QCursor(Qt::WaitCursor));
+}
 
-WaitCursor::~WaitCursor() { QApplication::restoreOverrideCursor(); }
+WaitCursor::~WaitCursor() {
+    QApplication::restoreOverrideCursor();
+}

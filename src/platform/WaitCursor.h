@@ -2,7 +2,7 @@
 
 // Shows the wait cursor for as long as the object lives.
 class WaitCursor {
-public:
+  public:
     WaitCursor();
     ~WaitCursor();
     WaitCursor(const WaitCursor&) = delete;

@@ -25,7 +25,9 @@ CPanelvueView::CPanelvueView(WorkFolders& workFolders) : workFolders_(workFolder
 
 CPanelvueView::~CPanelvueView() = default;
 
-bool CPanelvueView::EngineReady() const { return engine != nullptr && engine->IsReady(); }
+bool CPanelvueView::EngineReady() const {
+    return engine != nullptr && engine->IsReady();
+}
 
 void CPanelvueView::OnInitialUpdate() {
     CScrollView::OnInitialUpdate();
@@ -66,4 +68,6 @@ void CPanelvueView::OnDraw() {
 
 // While a comic is shown the engine paints every pixel, so erasing first
 // would only make the window flicker.
-bool CPanelvueView::OnEraseBkgnd() { return EngineReady(); }
+bool CPanelvueView::OnEraseBkgnd() {
+    return EngineReady();
+}

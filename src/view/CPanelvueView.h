@@ -13,7 +13,7 @@ class WorkFolders;
 // The reader view: owns the open comic (its archive path and pages) and the
 // display engine that shows it.
 class CPanelvueView : public CScrollView {
-public:
+  public:
     // The work folders of every unpacking are remembered in `workFolders`,
     // which the application owns and deletes at close.
     explicit CPanelvueView(WorkFolders& workFolders);
@@ -33,11 +33,11 @@ public:
     const std::string& ArchivePath() const { return archivePath; }
     const PageList& Pages() const { return pages; }
 
-protected:
+  protected:
     void OnDraw() override;
     bool OnEraseBkgnd() override;
 
-private:
+  private:
     WorkFolders& workFolders_;
     std::unique_ptr<mvImage> engine;
     int currentPage = 0;

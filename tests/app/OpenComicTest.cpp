@@ -28,7 +28,7 @@ struct PageSpec {
 };
 
 class OpenComicTest : public testing::Test {
-protected:
+  protected:
     // Work folders and scripts of this test go to a data folder of its own.
     OpenComicTest() { setenv("XDG_DATA_HOME", (folder / "data").c_str(), 1); }
 
@@ -115,12 +115,15 @@ TEST_P(RejectedNameTest, ShowsTheInvalidFileMessageAndNoPage) {
     EXPECT_TRUE(session.app.workFolders.Paths().empty());
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Names, RejectedNameTest,
-    testing::Values(RejectedName{"UpperCase", "book.CBZ"}, RejectedName{"Suffix", "book.cbz.bak"},
-                    RejectedName{"NoDot", "book"}, RejectedName{"DotInFolderOnly", "my.comics/book"},
-                    RejectedName{"Text", "notes.txt"}),
-    [](const testing::TestParamInfo<RejectedName>& info) { return info.param.label; });
+INSTANTIATE_TEST_SUITE_P(Names, RejectedNameTest,
+                         testing::Values(RejectedName{"UpperCase", "book.CBZ"},
+                                         RejectedName{"Suffix", "book.cbz.bak"},
+                                         RejectedName{"NoDot", "book"},
+                                         RejectedName{"DotInFolderOnly", "my.comics/book"},
+                                         RejectedName{"Text", "notes.txt"}),
+                         [](const testing::TestParamInfo<RejectedName>& info) {
+                             return info.param.label;
+                         });
 
 TEST_F(OpenComicTest, ANameThatIsOnlyTheExtensionIsAComic) {
     std::string archive = RedBlueComic(".cbz");

@@ -33,7 +33,9 @@ void ReaderSession::ProcessEvents() {
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
 }
 
-CFrameWnd* ReaderSession::Frame() const { return app.GetMainWnd(); }
+CFrameWnd* ReaderSession::Frame() const {
+    return app.GetMainWnd();
+}
 
 CPanelvueView* ReaderSession::View() const {
     CFrameWnd* frame = Frame();
@@ -44,7 +46,9 @@ std::string ReaderSession::Title() const {
     return Frame() != nullptr ? Frame()->GetWindowText() : std::string();
 }
 
-uint32_t ReaderSession::Pixel(int x, int y) const { return View()->Surface().PixelAt(x, y); }
+uint32_t ReaderSession::Pixel(int x, int y) const {
+    return View()->Surface().PixelAt(x, y);
+}
 
 bool NearColour(uint32_t actual, uint32_t expected) {
     for (int shift : {0, 8, 16}) {

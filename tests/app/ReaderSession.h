@@ -12,7 +12,7 @@ class CPanelvueView;
 // A running reader on the offscreen platform, started the way the program
 // starts, with every message box caught instead of shown.
 class ReaderSession {
-public:
+  public:
     ReaderSession();
     ~ReaderSession();
 

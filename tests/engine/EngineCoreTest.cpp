@@ -25,7 +25,7 @@ bool Near(uint32_t actual, uint32_t expected) {
 }
 
 class EngineTest : public testing::Test {
-protected:
+  protected:
     // A page of the given pixel size and density, repeated `count` times.
     void MakePages(int width, int height, int count, int dpiX = 0, int dpiY = 0, int units = 1) {
         std::string path = folder / ("page" + std::to_string(serial++) + ".jpg");
@@ -67,10 +67,11 @@ TEST_P(DisplaySizeTest, ShrinksTheAxisOfHigherResolution) {
 
 INSTANTIATE_TEST_SUITE_P(
     Resolutions, DisplaySizeTest,
-    testing::Values(DisplaySizeCase{1000, 800, 0, 0, 1, 1000, 800},       // no density: 96 x 96
-                    DisplaySizeCase{1000, 800, 300, 150, 1, 500, 800},    // wider dots: width shrinks
-                    DisplaySizeCase{1000, 800, 72, 96, 1, 1000, 600},     // taller dots: height shrinks
-                    DisplaySizeCase{1000, 800, 38, 38, 2, 1000, 800},     // 96.52 dpi both ways
+    testing::Values(DisplaySizeCase{1000, 800, 0, 0, 1, 1000, 800},     // no density: 96 x 96
+                    DisplaySizeCase{1000, 800, 300, 150, 1, 500, 800},  // wider dots: width shrinks
+                    DisplaySizeCase{1000, 800, 72, 96, 1, 1000,
+                                    600},  // taller dots: height shrinks
+                    DisplaySizeCase{1000, 800, 38, 38, 2, 1000, 800},   // 96.52 dpi both ways
                     DisplaySizeCase{1000, 800, 96, 38, 2, 395, 800}));  // 243.8 x 96.5 dpi
 
 TEST_F(EngineTest, DisplaySizeOfNothing) {

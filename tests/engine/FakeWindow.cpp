@@ -3,7 +3,9 @@
 #include <algorithm>
 
 namespace {
-const char* Name(ScrollBarId bar) { return bar == SB_VERT ? "V" : "H"; }
+const char* Name(ScrollBarId bar) {
+    return bar == SB_VERT ? "V" : "H";
+}
 }  // namespace
 
 FakeWindow::FakeWindow(int width, int height) : width_(width), height_(height) {

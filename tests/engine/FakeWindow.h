@@ -12,7 +12,7 @@
 // surface, and a record of every bar call. Showing or hiding a bar delivers
 // the size notification synchronously, as the real view does.
 class FakeWindow : public ScrollWindow {
-public:
+  public:
     static constexpr int kBarThickness = 17;
 
     FakeWindow(int width, int height);
@@ -34,7 +34,7 @@ public:
     std::vector<Rect> flushes;
     std::function<void(int width, int height)> onSize;  // the size notification
 
-private:
+  private:
     void ClientChanged();
 
     int width_;

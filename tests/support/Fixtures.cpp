@@ -47,7 +47,8 @@ void WriteJpeg(const std::string& path, int width, int height, uint32_t rgb, int
         // Replace the encoder's own APP0 (right after SOI) or insert ours.
         std::string app0 = JfifSegment(dpiX, dpiY, densityUnits);
         if (bytes.size() > 4 && static_cast<unsigned char>(bytes[3]) == 0xE0) {
-            size_t len = (static_cast<unsigned char>(bytes[4]) << 8) | static_cast<unsigned char>(bytes[5]);
+            size_t len =
+                (static_cast<unsigned char>(bytes[4]) << 8) | static_cast<unsigned char>(bytes[5]);
             bytes.replace(2, 2 + len, app0);
         } else {
             bytes.insert(2, app0);

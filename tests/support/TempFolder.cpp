@@ -6,7 +6,8 @@
 #include <system_error>
 
 TempFolder::TempFolder() {
-    std::string pattern = (std::filesystem::temp_directory_path() / "panelvue-test-XXXXXX").string();
+    std::string pattern =
+        (std::filesystem::temp_directory_path() / "panelvue-test-XXXXXX").string();
     if (mkdtemp(pattern.data()) == nullptr) throw std::runtime_error("mkdtemp failed");
     path_ = pattern;
 }

@@ -1,0 +1,3 @@
+#include "IsolatedDataHome.h"
+
+IsolatedDataHome::IsolatedDataHome() : dataHome_("XDG_DATA_HOME", temp_ / "data") {}

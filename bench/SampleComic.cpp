@@ -73,7 +73,7 @@ QImage DrawPage(int index, int width, int height) {
     for (int y = 0; y < height; ++y) {
         auto* line = reinterpret_cast<QRgb*>(page.scanLine(y));
         for (int x = 0; x < width; ++x) {
-            int grain = static_cast<int>(random.bounded(7)) - 3;
+            int grain = static_cast<int>(random.bounded(5)) - 2;
             QRgb p = line[x];
             line[x] =
                 qRgb(std::clamp(qRed(p) + grain, 0, 255), std::clamp(qGreen(p) + grain, 0, 255),
@@ -91,7 +91,7 @@ void WriteSamplePage(const std::string& path, int index, int width, int height) 
     unsigned char* jpeg = nullptr;
     unsigned long size = 0;
     int failed = tjCompress2(handle, page.constBits(), width, static_cast<int>(page.bytesPerLine()),
-                             height, TJPF_BGRX, &jpeg, &size, TJSAMP_420, 90, 0);
+                             height, TJPF_BGRX, &jpeg, &size, TJSAMP_420, 85, 0);
     tjDestroy(handle);
     if (failed != 0) throw std::runtime_error("cannot encode a sample page");
     std::ofstream out(path, std::ios::binary | std::ios::trunc);
@@ -112,7 +112,7 @@ std::string MakeSampleComic(const std::string& archive, int pageCount, int pageW
     }
     std::filesystem::remove(archive);
     std::string command = "cd " + Quote(pages.string()) +
-                          " && 7zz a -tzip -mx=1 -bd -bso0 -bsp0 -- " + Quote(archive) +
+                          " && 7zz a -tzip -mx=0 -bd -bso0 -bsp0 -- " + Quote(archive) +
                           " . >/dev/null";
     if (std::system(command.c_str()) != 0) throw std::runtime_error("7zz a failed for " + archive);
     std::filesystem::remove_all(pages);

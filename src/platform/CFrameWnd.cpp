@@ -41,10 +41,7 @@ bool CFrameWnd::LoadFrame(CreateContext& context) {
         view_.reset();
         return false;
     }
-    // Lay the window out now, so that a document opened before the window is
-    // first shown is fitted to the view's real size.
-    window_->layout()->activate();
-    if (view_ != nullptr && view_->widget() != nullptr) view_->widget()->Relayout();
+    LayOutNow();
     return true;
 }
 
@@ -61,7 +58,14 @@ int CFrameWnd::OnCreate(CreateContext& context) {
 void CFrameWnd::SetWindowPos(int x, int y, int width, int height) {
     if (window_ == nullptr) return;
     window_->setGeometry(x, y, width, height);
-    window_->layout()->activate();
+    LayOutNow();
+}
+
+// A hidden window gets its resize events only when it is shown; lay it out at
+// once, so that a document opened before the window is first shown is fitted
+// to the view's real size.
+void CFrameWnd::LayOutNow() {
+    window_->layout()->setGeometry(window_->rect());
     if (view_ != nullptr && view_->widget() != nullptr) view_->widget()->Relayout();
 }
 

@@ -70,6 +70,7 @@ class CFrameWnd {
 
   private:
     friend struct Window;
+    void LayOutNow();
     Window* window_ = nullptr;  // owned; deleted in DestroyWindow or the destructor
     std::unique_ptr<CScrollView> view_;
     CDocument* document_ = nullptr;

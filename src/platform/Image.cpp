@@ -65,10 +65,10 @@ bool DecodeFile(const std::string& path, Image::Picture& picture) {
     const off_t size = file.Size();
     if (size <= 0) return false;
     std::string bytes;
-    bytes.reserve(static_cast<size_t>(size));
     if (!file.AppendTo(bytes, std::min(kFormatProbeBytes, static_cast<size_t>(size)))) return false;
     const bool jpeg = JpegDecoder::LooksLikeJpeg(bytes);
     if (!jpeg && !QtPictureDecoder::Recognises(bytes)) return false;
+    bytes.reserve(static_cast<size_t>(size));
     if (!file.AppendTo(bytes, static_cast<size_t>(size) - bytes.size())) return false;
     return jpeg ? JpegDecoder::Decode(bytes, picture) : QtPictureDecoder::Decode(bytes, picture);
 }

@@ -11,6 +11,7 @@
 #include "platform/CFrameWnd.h"
 #include "platform/OpenFileDialog.h"
 #include "res/Strings.h"
+#include "support/Colours.h"
 #include "support/Fixtures.h"
 #include "support/TempFolder.h"
 #include "view/CPanelvueView.h"

@@ -2,7 +2,6 @@
 
 #include <QCoreApplication>
 #include <QEvent>
-#include <cstdlib>
 
 #include "platform/CFrameWnd.h"
 #include "platform/RetainedSurface.h"
@@ -48,13 +47,4 @@ std::string ReaderSession::Title() const {
 
 uint32_t ReaderSession::Pixel(int x, int y) const {
     return View()->Surface().PixelAt(x, y);
-}
-
-bool NearColour(uint32_t actual, uint32_t expected) {
-    for (int shift : {0, 8, 16}) {
-        int a = (actual >> shift) & 0xFF;
-        int e = (expected >> shift) & 0xFF;
-        if (std::abs(a - e) > 6) return false;
-    }
-    return true;
 }

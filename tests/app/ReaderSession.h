@@ -31,6 +31,3 @@ class ReaderSession {
     // The colour of one pixel of the view's surface, 0xAARRGGBB.
     uint32_t Pixel(int x, int y) const;
 };
-
-// True when the colour is within a JPEG's rounding of the expected one.
-bool NearColour(uint32_t actual, uint32_t expected);

@@ -6,6 +6,7 @@
 #include "platform/DrawingSurface.h"
 #include "platform/Image.h"
 #include "platform/InvalidArgument.h"
+#include "support/Colours.h"
 #include "support/Fixtures.h"
 #include "support/TempFolder.h"
 
@@ -13,16 +14,6 @@ namespace {
 
 constexpr uint32_t kWhite = 0xFFFFFFFF;
 constexpr uint32_t kRed = 0xFFFF0000;
-
-// True when the colour is within a JPEG's rounding of the expected one.
-bool Near(uint32_t actual, uint32_t expected) {
-    for (int shift : {0, 8, 16}) {
-        int a = (actual >> shift) & 0xFF;
-        int e = (expected >> shift) & 0xFF;
-        if (std::abs(a - e) > 6) return false;
-    }
-    return true;
-}
 
 class EngineTest : public testing::Test {
   protected:
@@ -176,9 +167,9 @@ TEST_F(EngineTest, DrawsThePageOnWhite) {
     RetainedSurface& surface = window.Surface();
     ASSERT_EQ(surface.Width(), 800 - FakeWindow::kBarThickness);
     // Page rectangle 200..600 x 0..600.
-    EXPECT_TRUE(Near(surface.PixelAt(200, 0), kRed));
-    EXPECT_TRUE(Near(surface.PixelAt(599, 599), kRed));
-    EXPECT_TRUE(Near(surface.PixelAt(400, 300), kRed));
+    EXPECT_TRUE(NearColour(surface.PixelAt(200, 0), kRed));
+    EXPECT_TRUE(NearColour(surface.PixelAt(599, 599), kRed));
+    EXPECT_TRUE(NearColour(surface.PixelAt(400, 300), kRed));
     EXPECT_EQ(surface.PixelAt(199, 300), kWhite);
     EXPECT_EQ(surface.PixelAt(600, 300), kWhite);
     EXPECT_EQ(surface.PixelAt(0, 0), kWhite);
@@ -193,7 +184,7 @@ TEST_F(EngineTest, DrawWithoutFillLeavesWhatThePageUncovered) {
     e.vOffset = -100;
     e.Draw(false);
     // The strip the page moved away from keeps the old page pixels.
-    EXPECT_TRUE(Near(window.Surface().PixelAt(400, 550), kRed));
+    EXPECT_TRUE(NearColour(window.Surface().PixelAt(400, 550), kRed));
     e.Draw(true);
     EXPECT_EQ(window.Surface().PixelAt(400, 550), kWhite);
 }

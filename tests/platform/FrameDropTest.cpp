@@ -11,7 +11,7 @@
 namespace {
 
 class DropRecordingFrame : public CFrameWnd {
-public:
+  public:
     std::vector<std::vector<std::string>> drops;
     void OnDropFiles(const std::vector<std::string>& paths) override { drops.push_back(paths); }
 };

@@ -12,7 +12,7 @@
 namespace {
 
 class RecordingView : public CScrollView {
-public:
+  public:
     struct Size {
         int width, height;
         bool operator==(const Size&) const = default;
@@ -31,7 +31,7 @@ public:
 };
 
 class ScrollViewWindowTest : public testing::Test {
-protected:
+  protected:
     ScrollViewWindowTest() {
         CreateContext context{[this] {
                                   auto made = std::make_unique<RecordingView>();

@@ -94,7 +94,12 @@ bool CFrameWnd::IsWindowAlive() const {
 
 void CFrameWnd::SetWindowText(const std::string& text) {
     title_ = text;
-    if (window_ != nullptr) window_->setWindowTitle(QString::fromStdString(text));
+    if (window_ == nullptr) return;
+    // The toolkit takes "[*]" in a title as a placeholder and drops it; a
+    // comic's name may hold it, and "[*][*]" shows it as it is.
+    QString shown = QString::fromStdString(text);
+    shown.replace("[*]", "[*][*]");
+    window_->setWindowTitle(shown);
 }
 
 std::string CFrameWnd::GetWindowText() const {

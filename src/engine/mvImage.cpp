@@ -87,11 +87,15 @@ int mvImage::ApplyLongDocumentRule(long long documentHeight, int clientHeight) {
     return static_cast<int>(documentHeight);
 }
 
+void mvImage::ConfigureBar(ScrollBarId bar, int maximum, int page, int position) {
+    window->SetScrollInfo(bar, ScrollInfo{0, maximum, page, position});
+    window->SetScrollRange(bar, 0, maximum);
+    window->SetScrollPos(bar, position);
+    window->ShowScrollBar(bar, true);
+}
+
 void mvImage::ConfigureVerticalBar(int maximum, int clientHeight, int position) {
-    window->SetScrollInfo(SB_VERT, ScrollInfo{0, maximum, clientHeight, position});
-    window->SetScrollRange(SB_VERT, 0, maximum);
-    window->SetScrollPos(SB_VERT, position);
-    window->ShowScrollBar(SB_VERT, true);
+    ConfigureBar(SB_VERT, maximum, clientHeight, position);
     vertBarShown = true;
 }
 

@@ -3,6 +3,7 @@
 #include <memory>
 #include <string>
 
+#include "platform/ScrollBar.h"
 #include "unpack/PageList.h"
 
 class Image;
@@ -39,6 +40,31 @@ class mvImage {
     // it white). Always true.
     bool Draw(bool fillBackground);
 
+    // Zoom by one step of ten points (within 10..500 exclusive), centre the
+    // page and lay both bars out again. Always true.
+    bool ZoomIn();
+    bool ZoomOut();
+    // Lays the page out again at the same zoom after the window changed size.
+    // Does nothing before a comic is open or while another layout runs.
+    void ResizeView();
+    // A vertical scroll notification (or a wheel step, as a line up or down):
+    // scrolls within a tall page, turns the page at its edges, and maps a
+    // drag of the thumb to a page of the book.
+    void ScrollVertical(int position, int code);
+    // A horizontal scroll notification; never turns a page.
+    void ScrollHorizontal(int code, int position);
+
+    // Page stepping: each decodes the new page once, places it vertically and
+    // redraws; the layout (size, zoom, bars' ranges) stays as it is.
+    void NextPage();
+    void PreviousPage();
+    void FirstPage();
+    void LastPage();
+    // Shows page n with its top at the window's top; leaves the thumb alone.
+    void GoToPage(int n);
+    // Puts the vertical thumb at the place of a page index.
+    void SyncScrollPosition(int index);
+
     // Window set, a picture object present, and reset for an opened comic.
     bool IsReady() const { return window != nullptr && image != nullptr && documentOpen; }
 
@@ -74,4 +100,29 @@ class mvImage {
     int ApplyLongDocumentRule(long long documentHeight, int clientHeight);
     // Sets up the vertical bar: range 0..maximum, a page of the client height, the position.
     void ConfigureVerticalBar(int maximum, int clientHeight, int position);
+
+  private:
+    // Sets a bar's range 0..maximum, page and position, and shows it.
+    void ConfigureBar(ScrollBarId bar, int maximum, int page, int position);
+    // The zoom in or out by `step` points, when the limits allow it, and the layout.
+    bool ZoomBy(int step);
+    // Lays out the horizontal bar for a page rectangle `width` wide; true when
+    // the bar was shown or hidden, so the client area changed.
+    bool LayOutHorizontalBar(int width, int clientWidth);
+    // The vertical bar's position for the page's current offset.
+    int VerticalBarPosition() const;
+    // Keep the page's leading edge between flush and one pixel past the far edge.
+    void ClampVerticalOffset(int clientHeight);
+    void ClampHorizontalOffset(int clientWidth);
+    // The document pixels per page that one thumb unit stands for.
+    float ThumbStepPerPage(int clientHeight) const;
+    // The page a thumb position stands for, within the book.
+    int PageAtThumb(int position, int clientHeight) const;
+    // Decodes page `index` of the page list; raises the invalid-argument error
+    // when the index is outside the list.
+    void DecodePage(int index);
+    // Where a newly shown page goes: its top, or its bottom, at the window's
+    // edge when it is taller than the window; centred otherwise.
+    void PlaceTop(int clientHeight);
+    void PlaceBottom(int clientHeight);
 };

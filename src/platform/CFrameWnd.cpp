@@ -7,10 +7,18 @@
 
 #include "platform/CDocument.h"
 #include "platform/CScrollView.h"
+#include "platform/CStatusBar.h"
 #include "platform/CWinApp.h"
 #include "platform/FrameWindow.h"
 #include "platform/NativeWidgets.h"
 #include "platform/ViewWidget.h"
+
+namespace {
+
+// What the message pane shows when nothing else is to be said.
+constexpr const char* kIdleMessage = "Ready";
+
+}  // namespace
 
 QWidget* NativeWidget(const CFrameWnd* frame) {
     return frame != nullptr ? frame->window() : nullptr;
@@ -19,6 +27,7 @@ QWidget* NativeWidget(const CFrameWnd* frame) {
 CFrameWnd::CFrameWnd() = default;
 
 CFrameWnd::~CFrameWnd() {
+    if (messageBar_ != nullptr) messageBar_->frame_ = nullptr;
     view_.reset();
     if (window_ != nullptr) {
         window_->frame = nullptr;
@@ -52,6 +61,8 @@ int CFrameWnd::OnCreate(CreateContext& context) {
     if (view_ == nullptr) return -1;
     view_->Attach(this, document_);
     window_->setCentralWidget(view_->widget());
+    // Keys go to the view from the start.
+    view_->widget()->setFocus();
     return 0;
 }
 
@@ -120,6 +131,23 @@ void CFrameWnd::DelayUpdateFrameTitle() {
     QTimer::singleShot(0, window_, [this] {
         if (titleUpdatePending_) OnUpdateFrameTitle();
     });
+}
+
+void CFrameWnd::SetMessageBar(CStatusBar* bar) {
+    messageBar_ = bar;
+    ShowIdleMessage();
+}
+
+void CFrameWnd::ShowIdleMessage() {
+    SetMessageText(kIdleMessage);
+}
+
+void CFrameWnd::ForgetMessageBar(CStatusBar* bar) {
+    if (messageBar_ == bar) messageBar_ = nullptr;
+}
+
+void CFrameWnd::SetMessageText(const std::string& text) {
+    if (messageBar_ != nullptr) messageBar_->SetPaneText(0, text, true);
 }
 
 void CFrameWnd::DragAcceptFiles(bool accept) {

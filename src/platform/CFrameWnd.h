@@ -7,6 +7,7 @@
 
 class CDocument;
 class CScrollView;
+class CStatusBar;
 
 // What a frame needs to make its view.
 struct CreateContext {
@@ -52,6 +53,13 @@ class CFrameWnd {
     // opened in turn, in the order given.
     virtual void OnDropFiles(const std::vector<std::string>& paths);
 
+    // The status bar whose pane 0 shows the frame's messages, or null.
+    CStatusBar* GetMessageBar() const { return messageBar_; }
+    // Shows a message in pane 0 of the message bar.
+    void SetMessageText(const std::string& text);
+    // Shows the idle text, "Ready", there.
+    void ShowIdleMessage();
+
     CScrollView* GetActiveView() const { return view_.get(); }
     CDocument* GetActiveDocument() const { return document_; }
 
@@ -70,9 +78,15 @@ class CFrameWnd {
 
   private:
     friend struct Window;
+    friend class CStatusBar;
     void LayOutNow();
+    // A bar with the message-bar id was created in this frame; it shows the
+    // idle text at once.
+    void SetMessageBar(CStatusBar* bar);
+    void ForgetMessageBar(CStatusBar* bar);
     Window* window_ = nullptr;  // owned; deleted in DestroyWindow or the destructor
     std::unique_ptr<CScrollView> view_;
+    CStatusBar* messageBar_ = nullptr;
     CDocument* document_ = nullptr;
     std::string appTitle_;
     std::string title_;

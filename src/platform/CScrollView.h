@@ -30,6 +30,14 @@ class CScrollView : public ScrollWindow {
     virtual bool OnEraseBkgnd() { return false; }
     // The client area changed size (device pixels).
     virtual void OnSize(int width, int height);
+    // A key went down, auto-repeats included: its virtual-key code (VirtualKeys.h).
+    virtual void OnKeyDown(int /*virtualKey*/) {}
+    // The wheel turned: the signed delta, 120 a notch, positive away from the user.
+    virtual void OnMouseWheel(int /*delta*/) {}
+    // A scroll bar's notification: its scroll code (ScrollCode) and the thumb
+    // position for SB_THUMBTRACK and SB_THUMBPOSITION (0 otherwise).
+    virtual void OnVScroll(int /*code*/, int /*position*/) {}
+    virtual void OnHScroll(int /*code*/, int /*position*/) {}
 
     // ScrollWindow
     Rect GetClientRect() const override;

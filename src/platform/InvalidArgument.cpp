@@ -17,3 +17,11 @@ void ThrowInvalidArgument() {
 void ReportInvalidArgument() {
     ShowMessageBox(kImproperArgument, MB_ICONSTOP);
 }
+
+void RunReportingInvalidArgument(const std::function<void()>& handler) {
+    try {
+        handler();
+    } catch (const InvalidArgumentError&) {
+        ReportInvalidArgument();
+    }
+}

@@ -1,10 +1,16 @@
 #include "platform/ViewWidget.h"
 
+#include <QKeyEvent>
 #include <QPaintEvent>
 #include <QPainter>
 #include <QStyle>
+#include <QWheelEvent>
+#include <algorithm>
 #include <cmath>
+#include <cstdint>
 
+#include "platform/InvalidArgument.h"
+#include "platform/KeyTranslation.h"
 #include "platform/SurfacePixels.h"
 
 ClientArea::ClientArea(CScrollView::Widget* owner) : QWidget(owner), owner_(owner) {
@@ -29,7 +35,11 @@ void ClientArea::paintEvent(QPaintEvent* event) {
 CScrollView::Widget::Widget(CScrollView* owner)
     : view(owner),
       client(new ClientArea(this)),
-      bars{new QScrollBar(Qt::Horizontal, this), new QScrollBar(Qt::Vertical, this)} {
+      bars{new ViewScrollBar(Qt::Horizontal, this,
+                             [this](int code, int position) { OnScroll(SB_HORZ, code, position); }),
+           new ViewScrollBar(Qt::Vertical, this, [this](int code, int position) {
+               OnScroll(SB_VERT, code, position);
+           })} {
     bars[SB_HORZ]->hide();
     bars[SB_VERT]->hide();
     setFocusPolicy(Qt::StrongFocus);
@@ -49,6 +59,41 @@ void CScrollView::Widget::PaintInvalid() {
 
 void CScrollView::Widget::resizeEvent(QResizeEvent*) {
     Relayout();
+}
+
+void CScrollView::Widget::OnScroll(ScrollBarId bar, int code, int position) {
+    if (view == nullptr) return;
+    RunReportingInvalidArgument([&] {
+        if (bar == SB_VERT)
+            view->OnVScroll(code, position);
+        else
+            view->OnHScroll(code, position);
+    });
+}
+
+void CScrollView::Widget::keyPressEvent(QKeyEvent* event) {
+    if (view != nullptr) {
+        int key = VirtualKeyOf(*event);
+        RunReportingInvalidArgument([&] { view->OnKeyDown(key); });
+    }
+    QWidget::keyPressEvent(event);
+}
+
+void CScrollView::Widget::wheelEvent(QWheelEvent* event) {
+    QPoint angle = event->angleDelta();
+    // A sideways turn is another notification, which the view does not take;
+    // the empty events that open and close a touchpad gesture are no turn.
+    bool sideways = angle.y() == 0 && angle.x() != 0;
+    bool gestureEdge =
+        angle.isNull() && (event->phase() == Qt::ScrollBegin || event->phase() == Qt::ScrollEnd);
+    if (view == nullptr || sideways || gestureEdge) {
+        event->ignore();
+        return;
+    }
+    // The delta travels as a signed 16-bit number.
+    int delta = std::clamp(angle.y(), int{INT16_MIN}, int{INT16_MAX});
+    RunReportingInvalidArgument([&] { view->OnMouseWheel(delta); });
+    event->accept();
 }
 
 void CScrollView::Widget::Relayout() {

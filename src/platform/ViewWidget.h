@@ -2,10 +2,10 @@
 
 // Inside the platform layer only: the toolkit widgets behind a CScrollView.
 
-#include <QScrollBar>
 #include <QWidget>
 
 #include "platform/CScrollView.h"
+#include "platform/ViewScrollBar.h"
 
 // The client area: shows the view's retained surface.
 class ClientArea : public QWidget {
@@ -33,8 +33,13 @@ struct CScrollView::Widget : public QWidget {
 
     CScrollView* view;  // cleared when the view goes first
     ClientArea* client;
-    QScrollBar* bars[2];
+    ViewScrollBar* bars[2];
 
   protected:
     void resizeEvent(QResizeEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    void wheelEvent(QWheelEvent* event) override;
+
+  private:
+    void OnScroll(ScrollBarId bar, int code, int position);
 };

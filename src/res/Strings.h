@@ -14,4 +14,7 @@ constexpr const char* kComicPattern = "*.cbz";
 constexpr const char* kInvalidFile = "Please input valid file (*.cbz)";
 constexpr const char* kCouldNotLoad = "Could not load the image file.";
 
+// The status bar's page text: first page's width and height, page number, page count.
+constexpr const char* kStatusFormat = "Image Size (%d*%d)      %d/%d Pages";
+
 }  // namespace strings

@@ -1,8 +1,14 @@
 #include "view/CPanelvueView.h"
 
+#include <cstdio>
+
 #include "platform/CDocument.h"
+#include "platform/CFrameWnd.h"
+#include "platform/CStatusBar.h"
+#include "platform/CWinApp.h"
 #include "platform/FileAccess.h"
 #include "platform/MessageBox.h"
+#include "platform/VirtualKeys.h"
 #include "platform/WaitCursor.h"
 #include "res/Strings.h"
 #include "unpack/ExtractorRun.h"
@@ -53,6 +59,7 @@ bool CPanelvueView::OpenComic(const std::string& path, bool unpack) {
     engine->SetPageList(&pages);
     if (engine->IsReady()) {
         engine->FitToWindow();
+        UpdateStatusText();
     } else {
         ShowMessageBox(strings::kCouldNotLoad, MB_ICONEXCLAMATION);
     }
@@ -70,4 +77,101 @@ void CPanelvueView::OnDraw() {
 // would only make the window flicker.
 bool CPanelvueView::OnEraseBkgnd() {
     return EngineReady();
+}
+
+int CPanelvueView::UpdateStatusText() {
+    if (currentPage < 0 || currentPage >= static_cast<int>(pages.size()) || engine == nullptr)
+        return 0;
+    CWinApp* app = CWinApp::Current();
+    CFrameWnd* mainWindow = app != nullptr ? app->GetMainWnd() : GetParentFrame();
+    if (mainWindow == nullptr) return 0;
+
+    mainWindow->SetWindowText(FileNamePart(archivePath) + " - " + strings::kAppName);
+    char status[128];
+    std::snprintf(status, sizeof status, strings::kStatusFormat, engine->firstPageWidth,
+                  engine->firstPageHeight, engine->currentIndex + 1, engine->pageCount);
+    if (CStatusBar* bar = mainWindow->GetMessageBar()) bar->SetPaneText(0, status, true);
+    return 1;
+}
+
+void CPanelvueView::OnFirstPage() {
+    if (!EngineReady()) return;
+    engine->FirstPage();
+    UpdateStatusText();
+}
+
+void CPanelvueView::OnPreviousPage() {
+    if (!EngineReady()) return;
+    engine->PreviousPage();
+    UpdateStatusText();
+}
+
+void CPanelvueView::OnNextPage() {
+    if (!EngineReady()) return;
+    engine->NextPage();
+    UpdateStatusText();
+}
+
+void CPanelvueView::OnLastPage() {
+    if (!EngineReady()) return;
+    engine->LastPage();
+    UpdateStatusText();
+}
+
+void CPanelvueView::OnZoomIn() {
+    UpdateStatusText();
+    if (EngineReady()) engine->ZoomIn();
+}
+
+void CPanelvueView::OnZoomOut() {
+    UpdateStatusText();
+    if (EngineReady()) engine->ZoomOut();
+}
+
+// Page Up turns forward and Page Down back: the keys follow the direction of
+// reading, not the labels of the menu.
+void CPanelvueView::OnKeyDown(int virtualKey) {
+    if (!EngineReady()) return;
+    switch (virtualKey) {
+        case VK_PRIOR:
+        case VK_RIGHT:
+            OnNextPage();
+            break;
+        case VK_NEXT:
+        case VK_LEFT:
+            OnPreviousPage();
+            break;
+        case VK_ADD:
+            engine->ZoomIn();
+            break;
+        case VK_SUBTRACT:
+            engine->ZoomOut();
+            break;
+        default:
+            break;
+    }
+}
+
+// One line per wheel message, whatever its size: away from the user scrolls up.
+void CPanelvueView::OnMouseWheel(int delta) {
+    UpdateStatusText();
+    if (!EngineReady()) return;
+    engine->ScrollVertical(0, delta > 0 ? SB_LINEUP : SB_LINEDOWN);
+    UpdateStatusText();
+}
+
+void CPanelvueView::OnVScroll(int code, int position) {
+    if (EngineReady()) engine->ScrollVertical(position, code);
+    // The page number follows a drag of the thumb while it happens.
+    UpdateStatusText();
+}
+
+void CPanelvueView::OnHScroll(int code, int position) {
+    if (EngineReady()) engine->ScrollHorizontal(code, position);
+}
+
+void CPanelvueView::OnSize(int width, int height) {
+    CScrollView::OnSize(width, height);
+    UpdateStatusText();
+    if (EngineReady()) engine->ResizeView();
 }

@@ -29,6 +29,19 @@ class CPanelvueView : public CScrollView {
     // The view's readiness test, made before anything touches the engine.
     bool EngineReady() const;
 
+    // Writes the comic's name into the main window's title and the page size
+    // and number into the status bar's message pane. 0 (and nothing
+    // written) while no comic is open, else 1.
+    int UpdateStatusText();
+
+    // The page and zoom commands.
+    void OnFirstPage();
+    void OnPreviousPage();
+    void OnNextPage();
+    void OnLastPage();
+    void OnZoomIn();
+    void OnZoomOut();
+
     mvImage* Engine() const { return engine.get(); }
     const std::string& ArchivePath() const { return archivePath; }
     const PageList& Pages() const { return pages; }
@@ -36,6 +49,11 @@ class CPanelvueView : public CScrollView {
   protected:
     void OnDraw() override;
     bool OnEraseBkgnd() override;
+    void OnSize(int width, int height) override;
+    void OnKeyDown(int virtualKey) override;
+    void OnMouseWheel(int delta) override;
+    void OnVScroll(int code, int position) override;
+    void OnHScroll(int code, int position) override;
 
   private:
     WorkFolders& workFolders_;

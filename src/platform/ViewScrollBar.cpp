@@ -1,5 +1,6 @@
 #include "platform/ViewScrollBar.h"
 
+#include <QCoreApplication>
 #include <QMouseEvent>
 #include <QSignalBlocker>
 #include <QWheelEvent>
@@ -68,7 +69,12 @@ void ViewScrollBar::mouseReleaseEvent(QMouseEvent* event) {
 }
 
 void ViewScrollBar::wheelEvent(QWheelEvent* event) {
-    event->ignore();
+    // Handed on explicitly: the toolkit passes only the window system's own
+    // wheel events up to the parent.
+    if (parentWidget() != nullptr)
+        QCoreApplication::sendEvent(parentWidget(), event);
+    else
+        event->ignore();
 }
 
 void ViewScrollBar::contextMenuEvent(QContextMenuEvent* event) {

@@ -1,5 +1,6 @@
 #include "platform/ViewWidget.h"
 
+#include <QCoreApplication>
 #include <QKeyEvent>
 #include <QPaintEvent>
 #include <QPainter>
@@ -30,6 +31,12 @@ void ClientArea::paintEvent(QPaintEvent* event) {
     QRectF source(target.x() * scale, target.y() * scale, target.width() * scale,
                   target.height() * scale);
     painter.drawImage(target, image, source);
+}
+
+void ClientArea::wheelEvent(QWheelEvent* event) {
+    // Handed on explicitly: the toolkit passes only the window system's own
+    // wheel events up to the parent.
+    QCoreApplication::sendEvent(owner_, event);
 }
 
 CScrollView::Widget::Widget(CScrollView* owner)

@@ -14,6 +14,8 @@ class ClientArea : public QWidget {
 
   protected:
     void paintEvent(QPaintEvent* event) override;
+    // The wheel belongs to the view as a whole.
+    void wheelEvent(QWheelEvent* event) override;
 
   private:
     CScrollView::Widget* owner_;

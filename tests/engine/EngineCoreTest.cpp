@@ -1,6 +1,7 @@
 // The engine's layout arithmetic, drawing and readiness, against a fake window.
 #include <gtest/gtest.h>
 
+#include "engine/EngineFixture.h"
 #include "engine/FakeWindow.h"
 #include "engine/mvImage.h"
 #include "platform/DrawingSurface.h"
@@ -8,35 +9,11 @@
 #include "platform/InvalidArgument.h"
 #include "support/Colours.h"
 #include "support/Fixtures.h"
-#include "support/TempFolder.h"
 
 namespace {
 
 constexpr uint32_t kWhite = 0xFFFFFFFF;
 constexpr uint32_t kRed = 0xFFFF0000;
-
-class EngineTest : public testing::Test {
-  protected:
-    // A page of the given pixel size and density, repeated `count` times.
-    void MakePages(int width, int height, int count, int dpiX = 0, int dpiY = 0, int units = 1) {
-        std::string path = folder / ("page" + std::to_string(serial++) + ".jpg");
-        WriteJpeg(path, width, height, 0xFF0000, dpiX, dpiY, units);
-        pages.assign(count, path);
-    }
-
-    // Opens the pages in an engine bound to `window`, as the view does.
-    mvImage& Open(FakeWindow& window) {
-        engine = std::make_unique<mvImage>(&window);
-        engine->LoadImageFile(folder / "book.cbz");
-        engine->SetPageList(&pages);
-        return *engine;
-    }
-
-    TempFolder folder;
-    PageList pages;
-    std::unique_ptr<mvImage> engine;
-    int serial = 0;
-};
 
 struct DisplaySizeCase {
     int width, height, dpiX, dpiY, units;

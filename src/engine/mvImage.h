@@ -106,6 +106,10 @@ class mvImage {
     void ConfigureBar(ScrollBarId bar, int maximum, int page, int position);
     // The zoom in or out by `step` points, when the limits allow it, and the layout.
     bool ZoomBy(int step);
+    // Lays out the vertical bar for the book's height, the thumb at the page's
+    // offset (a book no taller than the window needs no bar and no offset);
+    // true when the bar was shown or hidden, so the client area changed.
+    bool LayOutVerticalBar(long long documentHeight, int barMaximum, int clientHeight);
     // Lays out the horizontal bar for a page rectangle `width` wide; true when
     // the bar was shown or hidden, so the client area changed.
     bool LayOutHorizontalBar(int width, int clientWidth);

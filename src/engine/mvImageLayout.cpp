@@ -53,22 +53,9 @@ bool mvImage::ZoomBy(int direction) {
 
         // The page shows its middle: no vertical offset.
         vOffset = 0;
-        if (documentHeight > clientHeight) {
-            ConfigureBar(SB_VERT, barMaximum, clientHeight, VerticalBarPosition());
-            if (!vertBarShown) {
-                vertBarShown = true;
-                client = window->GetClientRect();
-                continue;
-            }
-        } else {
-            window->ShowScrollBar(SB_VERT, false);
-            if (vertBarShown) {
-                vertBarShown = false;
-                client = window->GetClientRect();
-                continue;
-            }
-        }
-        if (!LayOutHorizontalBar(width, clientWidth)) break;
+        if (!LayOutVerticalBar(documentHeight, barMaximum, clientHeight) &&
+            !LayOutHorizontalBar(width, clientWidth))
+            break;
         client = window->GetClientRect();
     }
     inLayout = false;
@@ -97,23 +84,11 @@ void mvImage::ResizeView() {
             client = window->GetClientRect();
             continue;
         }
-        if (documentHeight > clientHeight) {
-            // The thumb keeps the earlier offset, as far as the new size allows.
-            ClampVerticalOffset(clientHeight);
-            ConfigureBar(SB_VERT, barMaximum, clientHeight, VerticalBarPosition());
-            if (!vertBarShown) {
-                vertBarShown = true;
-                client = window->GetClientRect();
-                continue;
-            }
-        } else {
-            vOffset = 0;
-            window->ShowScrollBar(SB_VERT, false);
-            if (vertBarShown) {
-                vertBarShown = false;
-                client = window->GetClientRect();
-                continue;
-            }
+        // The thumb keeps the earlier offset, as far as the new size allows.
+        if (documentHeight > clientHeight) ClampVerticalOffset(clientHeight);
+        if (LayOutVerticalBar(documentHeight, barMaximum, clientHeight)) {
+            client = window->GetClientRect();
+            continue;
         }
         // The final pass: the page is centred on both axes.
         vOffset = 0;
@@ -123,6 +98,20 @@ void mvImage::ResizeView() {
     }
     inLayout = false;
     Draw(true);
+}
+
+bool mvImage::LayOutVerticalBar(long long documentHeight, int barMaximum, int clientHeight) {
+    if (documentHeight > clientHeight) {
+        ConfigureBar(SB_VERT, barMaximum, clientHeight, VerticalBarPosition());
+        if (vertBarShown) return false;
+        vertBarShown = true;
+        return true;
+    }
+    vOffset = 0;
+    window->ShowScrollBar(SB_VERT, false);
+    if (!vertBarShown) return false;
+    vertBarShown = false;
+    return true;
 }
 
 bool mvImage::LayOutHorizontalBar(int width, int clientWidth) {

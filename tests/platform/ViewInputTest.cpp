@@ -195,6 +195,15 @@ TEST_F(ViewInputTest, ThumbDragReportsEachMoveThenTheReleaseAndTheEnd) {
     EXPECT_EQ(bar->value(), last);
 }
 
+// A page zoomed far is wider than 16 bits of pixels; its thumb position
+// arrives whole rather than wrapped.
+TEST_F(ViewInputTest, ThumbPositionsBeyondSixteenBitsArriveWhole) {
+    view->SetScrollInfo(SB_HORZ, ScrollInfo{0, 200000, 600, 0});
+    Bar(SB_HORZ)->setSliderPosition(100000);
+    EXPECT_EQ(view->scrolls, std::vector<std::string>{"H 5 100000"});
+    EXPECT_EQ(view->GetScrollInfo(SB_HORZ).pos, 100000);
+}
+
 TEST_F(ViewInputTest, ArrowClickReportsTheLineAndAtReleaseTheEnd) {
     ClickScrollBarPart(Bar(SB_HORZ), QStyle::SC_ScrollBarAddLine);
     EXPECT_EQ(view->scrolls, (std::vector<std::string>{"H 1 0", "H 8 0"}));
